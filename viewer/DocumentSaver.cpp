@@ -66,10 +66,14 @@ bool Save(CPageSource& source, int shownIndex, const QString& path, const QStrin
             return {};
         }
         const QSize outputSize(size.width, size.height);
-        QImage image = source.Render(sourceIndex, outputSize, QRect(QPoint(0, 0), outputSize), pageError);
-        if (!image.isNull() && SaveFormats::IsOpaque(*format))
-            image = OnWhite(image);
-        return image;
+        const QImage image = source.Render(sourceIndex, outputSize, QRect(QPoint(0, 0), outputSize), pageError);
+        if (image.isNull())
+            return {};
+        // Every format is written with 8 bits per channel, whatever depth
+        // the source had.
+        if (SaveFormats::IsOpaque(*format))
+            return OnWhite(image);
+        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     };
 
     QSaveFile file(path);

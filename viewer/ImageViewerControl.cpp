@@ -253,12 +253,8 @@ PixelSize CImageViewerControl::ScaledSize() const
 
 PixelSize CImageViewerControl::RenderedSize() const
 {
-    // Raster pages are never rendered above their own size: zooming further
-    // enlarges the rendered pixels as crisp squares while painting. Vector
-    // pages are rendered at the zoom itself.
-    if (m_source && !m_source->IsScalable() && CurrentZoom() > 1.0)
-        return PageSize();
-    return ScaledSize();
+    const PixelSize page = PageSize();
+    return page.IsEmpty() ? PixelSize{} : ViewGeometry::RenderedSize(page, CurrentZoom(), m_source->IsScalable());
 }
 
 QRect CImageViewerControl::DisplayedPageRect() const
@@ -284,12 +280,7 @@ bool CImageViewerControl::Refresh()
         && ToPixelRect(m_pieceRect).Contains(needed))
         return true;
 
-    const PixelRect whole{0, 0, rendered.width, rendered.height};
-    // Around the visible part a margin of one view on every side, so that
-    // scrolling renders again only now and then.
-    const PixelRect request = rendered.Area() <= kWholePagePixels
-        ? whole
-        : PixelRect{needed.x - needed.width, needed.y - needed.height, needed.width * 3, needed.height * 3}.Intersected(whole);
+    const PixelRect request = ViewGeometry::RenderRequest(rendered, needed, kWholePagePixels);
     QString reason;
     QImage piece;
     {

@@ -39,8 +39,6 @@ void Prepare(Magick::Image& image, SaveFormat format, const char* coder)
         image.type(Magick::GrayscaleType);
     if (format == SaveFormat::Wbmp)
         image.type(Magick::BilevelType);
-    if (format == SaveFormat::Pnm)
-        image.compressType(Magick::NoCompression);
 }
 
 } // namespace

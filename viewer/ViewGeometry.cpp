@@ -79,4 +79,17 @@ PixelRect MapRect(const PixelRect& rect, PixelSize from, PixelSize to)
     return PixelRect{left, top, right - left, bottom - top}.Intersected({0, 0, to.width, to.height});
 }
 
+PixelSize RenderedSize(PixelSize page, double zoom, bool scalable)
+{
+    return ScaledSize(page, scalable ? zoom : std::min(zoom, 1.0));
+}
+
+PixelRect RenderRequest(PixelSize rendered, const PixelRect& needed, int64_t wholePixels)
+{
+    const PixelRect whole{0, 0, rendered.width, rendered.height};
+    if (rendered.Area() <= wholePixels)
+        return whole;
+    return PixelRect{needed.x - needed.width, needed.y - needed.height, needed.width * 3, needed.height * 3}.Intersected(whole);
+}
+
 } // namespace ViewGeometry

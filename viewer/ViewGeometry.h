@@ -32,4 +32,15 @@ PixelPoint ScrollKeepingCentre(PixelSize oldScaled, PixelSize newScaled, PixelSi
 // pixels, widened outwards to whole pixels and kept inside the page.
 PixelRect MapRect(const PixelRect& rect, PixelSize from, PixelSize to);
 
+// The size a page is rendered at for `zoom`: raster pages never above their
+// own size (zooming further enlarges the rendered pixels while painting),
+// vector pages at the zoom itself.
+PixelSize RenderedSize(PixelSize page, double zoom, bool scalable);
+
+// The part of a page rendered at `rendered` to fetch when `needed` must be
+// shown: the whole page while its area stays within `wholePixels`, so that
+// scrolling needs no new render, else the needed part with a margin of its
+// own size on every side.
+PixelRect RenderRequest(PixelSize rendered, const PixelRect& needed, int64_t wholePixels);
+
 } // namespace ViewGeometry
