@@ -109,9 +109,10 @@ ImageFormat DetectFormat(std::span<const unsigned char> head, std::string_view e
         return ImageFormat::Pcx;
     if (LooksLikeStandardWmf(head))
         return ImageFormat::Wmf;
-    // TGA and WBMP have no signature at all; for the rest the extension is a
-    // last guess whose decoder refuses the file cleanly when it is wrong.
-    return FromExtension(extension);
+    // Only the formats without any signature are taken on their name's
+    // word: a file called .png that holds no PNG is no supported image.
+    const ImageFormat byName = FromExtension(extension);
+    return byName == ImageFormat::Tga || byName == ImageFormat::Wbmp ? byName : ImageFormat::Unknown;
 }
 
 std::string_view DisplayName(ImageFormat format)

@@ -5,8 +5,8 @@
 #include <string_view>
 
 // The formats the viewer opens. Detection trusts the file's first bytes
-// where the format has a signature and falls back to the extension for the
-// formats that have none (TGA, WBMP) or a weak one.
+// where the format has a signature and the extension only for the formats
+// that have none (TGA, WBMP).
 enum class ImageFormat {
     Unknown,
     Pdf,

@@ -53,7 +53,9 @@ TEST(ImageFormat, FormatsWithoutSignatureGoByExtension)
     EXPECT_EQ(Detect(tgaHead, "tga"), ImageFormat::Tga);
     EXPECT_EQ(Detect(tgaHead, "TGA"), ImageFormat::Tga);
     EXPECT_EQ(Detect("\0\0\x81\x20\x78\0"s, "wbmp"), ImageFormat::Wbmp);
-    EXPECT_EQ(Detect("\0\0\x81\x20\x78\0"s, "j2c"), ImageFormat::J2k);
+    // A format with a signature is not taken on its name alone.
+    EXPECT_EQ(Detect("\0\0\x81\x20\x78\0"s, "j2c"), ImageFormat::Unknown);
+    EXPECT_EQ(Detect("not a png"s, "png"), ImageFormat::Unknown);
     EXPECT_EQ(Detect("random bytes"s, "txt"), ImageFormat::Unknown);
     EXPECT_EQ(Detect(""s, ""), ImageFormat::Unknown);
     // "P9" and "P6" without a separator are no Netpbm headers.
