@@ -1,5 +1,6 @@
 #include "viewer/DocumentSaver.h"
 
+#include "viewer/AtomicFile.h"
 #include "viewer/DecodeLimits.h"
 #include "viewer/MagickEncoder.h"
 #include "viewer/PageSource.h"
@@ -9,7 +10,6 @@
 #include "viewer/TiffEncoder.h"
 
 #include <QPainter>
-#include <QSaveFile>
 #include <memory>
 
 namespace {
@@ -76,20 +76,8 @@ bool Save(CPageSource& source, int shownIndex, const QString& path, const QStrin
         return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     };
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("the file cannot be created (%1)").arg(file.errorString());
-        return false;
-    }
-    if (!EncoderFor(*format)->Encode(count, page, file, error)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        error = QStringLiteral("the file cannot be written (%1)").arg(file.errorString());
-        return false;
-    }
-    return true;
+    CAtomicFile file(path);
+    return file.Open(error) && EncoderFor(*format)->Encode(count, page, file.Device(), error) && file.Commit(error);
 }
 
 } // namespace DocumentSaver

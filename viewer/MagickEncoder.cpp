@@ -5,6 +5,7 @@
 
 #include <Magick++.h>
 #include <QIODevice>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -41,6 +42,22 @@ void Prepare(Magick::Image& image, SaveFormat format, const char* coder)
         image.type(Magick::BilevelType);
 }
 
+// A GIF has one canvas for all its frames: it takes the largest page, and
+// each frame is cleared before the next, so every page shows only itself.
+void ShareOneCanvas(std::vector<Magick::Image>& frames)
+{
+    size_t width = 0;
+    size_t height = 0;
+    for (const Magick::Image& frame : frames) {
+        width = std::max(width, frame.columns());
+        height = std::max(height, frame.rows());
+    }
+    for (Magick::Image& frame : frames) {
+        frame.page(Magick::Geometry(width, height, 0, 0));
+        frame.gifDisposeMethod(Magick::BackgroundDispose);
+    }
+}
+
 } // namespace
 
 bool CMagickEncoder::Encode(int pageCount, const PageProvider& page, QIODevice& out, QString& error)
@@ -60,6 +77,8 @@ bool CMagickEncoder::Encode(int pageCount, const PageProvider& page, QIODevice& 
             frames.push_back(MagickPixels::FromQImage(image));
             Prepare(frames.back(), m_format, coder);
         }
+        if (m_format == SaveFormat::Gif)
+            ShareOneCanvas(frames);
         Magick::Blob blob;
         if (frames.size() == 1)
             frames.front().write(&blob);

@@ -33,6 +33,13 @@ CPdfSource::~CPdfSource() = default;
 
 std::unique_ptr<CPdfSource> CPdfSource::Open(const QString& path, QString& error)
 {
+    // poppler prints every complaint about a damaged file; the reason the
+    // user sees is ours.
+    static const bool quiet = [] {
+        Poppler::setDebugErrorFunction([](const QString&, const QVariant&) {}, QVariant());
+        return true;
+    }();
+    (void)quiet;
     std::unique_ptr<Poppler::Document> document = Poppler::Document::load(path);
     if (!document) {
         error = QStringLiteral("the PDF document is damaged");

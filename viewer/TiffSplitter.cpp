@@ -1,11 +1,11 @@
 #include "viewer/TiffSplitter.h"
 
+#include "viewer/AtomicFile.h"
 #include "viewer/PageBounds.h"
 #include "viewer/TiffDirectoryCopier.h"
 #include "viewer/TiffFile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <vector>
 
 namespace {
@@ -21,7 +21,7 @@ std::vector<toff_t> DirectoryOffsets(TIFF* tiff)
 
 // Copies directories [from, to) of `in` into a new TIFF on `device`.
 bool WritePart(CTiffFile& in, const std::vector<toff_t>& offsets, size_t from, size_t to, uint64_t fileSize,
-               QSaveFile& device, QString& error)
+               QIODevice& device, QString& error)
 {
     std::unique_ptr<CTiffFile> out = CTiffFile::OpenForWriting(
         device, {TIFFIsBigTIFF(in.Get()) != 0, TIFFIsBigEndian(in.Get()) != 0}, error);
@@ -71,24 +71,13 @@ bool Split(const QString& source, int page, const QString& first, const QString&
         return false;
     }
     const auto fileSize = static_cast<uint64_t>(QFileInfo(source).size());
-    QSaveFile firstFile(first);
-    QSaveFile secondFile(second);
-    if (!firstFile.open(QIODevice::WriteOnly) || !secondFile.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("an output cannot be created");
-        return false;
-    }
+    CAtomicFile firstFile(first);
+    CAtomicFile secondFile(second);
     const auto split = static_cast<size_t>(plan->firstEnd);
-    if (!WritePart(*in, offsets, 0, split, fileSize, firstFile, error)
-        || !WritePart(*in, offsets, split, offsets.size(), fileSize, secondFile, error)) {
-        firstFile.cancelWriting();
-        secondFile.cancelWriting();
-        return false;
-    }
-    if (!firstFile.commit() || !secondFile.commit()) {
-        error = QStringLiteral("an output cannot be written");
-        return false;
-    }
-    return true;
+    return firstFile.Open(error) && secondFile.Open(error)
+        && WritePart(*in, offsets, 0, split, fileSize, firstFile.Device(), error)
+        && WritePart(*in, offsets, split, offsets.size(), fileSize, secondFile.Device(), error)
+        && firstFile.Commit(error) && secondFile.Commit(error);
 }
 
 } // namespace TiffSplitter
