@@ -3,6 +3,7 @@
 #include "viewer/PixelGeometry.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // Shrinks an image that arrives row by row (a TIFF strip at a time) by
@@ -12,10 +13,19 @@
 // premultiplied pixels average correctly.
 class CBoxDownsampler {
 public:
+    // Byte order of the output: as the input, or with the first and third
+    // bytes exchanged (RGBA in memory out as BGRA), which saves a pass.
+    enum class Order { AsInput, SwapFirstAndThird };
+
     // `target` is no larger than `source` on either side (a larger one
     // leaves empty boxes, which come out transparent black); only `clip`, a
-    // part of the target, is produced.
-    CBoxDownsampler(PixelSize source, PixelSize target, PixelRect clip);
+    // part of the target, is produced, into `output`: clip.width pixels a
+    // row, clip.height rows (the clip taken within the target).
+    CBoxDownsampler(PixelSize source, PixelSize target, PixelRect clip, std::span<uint32_t> output,
+                    Order order = Order::AsInput);
+
+    // The clip within the target, whose pixels the output receives.
+    PixelRect Clip() const { return m_clip; }
 
     // The source rows that the clip needs, [first, end).
     int FirstSourceRow() const { return m_firstRow; }
@@ -25,8 +35,6 @@ public:
     void AddRow(const uint32_t* pixels);
 
     bool IsComplete() const { return m_outRow == m_clip.height; }
-    // The clip's pixels, row after row.
-    const std::vector<uint32_t>& Pixels() const { return m_pixels; }
 
 private:
     int SourceRowEnd(int targetRow) const;
@@ -42,5 +50,6 @@ private:
     int m_nextSourceRow = 0;
     int m_rowsInBand = 0;
     std::vector<uint64_t> m_sums;    // four lanes per clip column
-    std::vector<uint32_t> m_pixels;
+    std::span<uint32_t> m_output;
+    Order m_order;
 };

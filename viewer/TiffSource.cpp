@@ -88,8 +88,17 @@ QImage CTiffSource::Shrink(QSize size, QRect clip, QString& error)
     const int width = static_cast<int>(decoder.width);
     const int height = static_cast<int>(decoder.height);
     const QRect bounded = clip.intersected(QRect(QPoint(0, 0), size));
+    // libtiff packs R, G, B, A in memory order with alpha premultiplied; the
+    // shrinking swaps red and blue on the way into Qt's native order.
+    QImage image(bounded.size(), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {
+        error = QStringLiteral("not enough memory for the page");
+        return {};
+    }
     CBoxDownsampler shrink({width, height}, {size.width(), size.height()},
-                           {bounded.x(), bounded.y(), bounded.width(), bounded.height()});
+                           {bounded.x(), bounded.y(), bounded.width(), bounded.height()},
+                           {reinterpret_cast<uint32_t*>(image.bits()), static_cast<size_t>(image.sizeInBytes() / 4)},
+                           CBoxDownsampler::Order::SwapFirstAndThird);
 
     // Bands follow the file's strips or tile rows, so each is decoded once.
     uint32_t bandHeight = 0;
@@ -103,7 +112,8 @@ QImage CTiffSource::Shrink(QSize size, QRect clip, QString& error)
         error = QStringLiteral("the page's strips are too large to decode");
         return {};
     }
-    std::vector<uint32_t> raster(static_cast<size_t>(width) * static_cast<size_t>(band));
+    std::vector<uint32_t>& raster = m_raster;
+    raster.resize(static_cast<size_t>(width) * static_cast<size_t>(band));
     for (int top = shrink.FirstSourceRow() / band * band; top < shrink.EndSourceRow(); top += band) {
         const int rows = std::min(band, height - top);
         decoder.row_offset = top;
@@ -118,8 +128,5 @@ QImage CTiffSource::Shrink(QSize size, QRect clip, QString& error)
         error = QStringLiteral("the page is damaged (rows missing)");
         return {};
     }
-    // libtiff packs R, G, B, A in memory order with alpha premultiplied.
-    const QImage image(reinterpret_cast<const uchar*>(shrink.Pixels().data()), bounded.width(), bounded.height(),
-                       QImage::Format_RGBA8888_Premultiplied);
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return image;
 }

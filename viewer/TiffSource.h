@@ -29,4 +29,7 @@ private:
 
     std::unique_ptr<CTiffFile> m_file;
     std::vector<Page> m_pages;
+    // One band of decoded source pixels, kept between pages so that paging
+    // does not allocate (and fault in) it every time.
+    std::vector<uint32_t> m_raster;
 };
