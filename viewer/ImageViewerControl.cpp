@@ -127,10 +127,14 @@ bool CImageViewerControl::OpenAndShow(const QString& path, int page)
 
 bool CImageViewerControl::ShowIndex(int index)
 {
+    // The dialog shows the current page again before every step: what is
+    // rendered of it already is kept.
+    if (index != m_pageIndex) {
+        m_piece = {};
+        m_pieceIndex = -1;
+    }
     m_pageIndex = index;
     m_scroll = {};
-    m_piece = {};
-    m_pieceIndex = -1;
     m_message.clear();
     const bool shown = Refresh();
     update();

@@ -75,6 +75,10 @@ QImage CPdfSource::Render(int index, QSize size, QRect clip, QString& error)
         return {};
     }
     const QSizeF points = page->pageSizeF();
+    if (points.isEmpty()) {
+        error = QStringLiteral("the page has no size");
+        return {};
+    }
     const double xResolution = 72.0 * size.width() / points.width();
     const double yResolution = 72.0 * size.height() / points.height();
     QImage image = page->renderToImage(xResolution, yResolution, bounded.x(), bounded.y(), bounded.width(), bounded.height());

@@ -27,9 +27,10 @@ void LimitReaderAllocations()
 
 } // namespace
 
-CQtReaderSource::CQtReaderSource(QString path, QByteArray format, std::vector<QSize> sizes)
+CQtReaderSource::CQtReaderSource(QString path, QByteArray format, bool upright, std::vector<QSize> sizes)
     : m_path(std::move(path))
     , m_format(std::move(format))
+    , m_upright(upright)
     , m_sizes(std::move(sizes))
 {
 }
@@ -39,7 +40,8 @@ std::unique_ptr<CQtReaderSource> CQtReaderSource::Open(const QString& path, cons
     LimitReaderAllocations();
     QImageReader reader(path, format);
     reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
+    const bool turned = reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+    const QSize size = turned ? reader.size().transposed() : reader.size();
     if (!reader.canRead() || !size.isValid()) {
         error = QStringLiteral("the image cannot be decoded (%1)").arg(reader.errorString());
         return nullptr;
@@ -49,7 +51,11 @@ std::unique_ptr<CQtReaderSource> CQtReaderSource::Open(const QString& path, cons
         return nullptr;
     }
     const int frames = format == "gif" ? std::clamp(reader.imageCount(), 1, kMaxFrames) : 1;
-    return std::unique_ptr<CQtReaderSource>(new CQtReaderSource(path, format, std::vector<QSize>(static_cast<size_t>(frames), size)));
+    // A photo whose camera recorded it turned (the EXIF orientation) shows
+    // upright; only upright JPEGs decode just their clip.
+    const bool upright = reader.transformation() == QImageIOHandler::TransformationNone;
+    return std::unique_ptr<CQtReaderSource>(
+        new CQtReaderSource(path, format, upright, std::vector<QSize>(static_cast<size_t>(frames), size)));
 }
 
 QImage CQtReaderSource::DecodeFrame(int index, QString& error)
@@ -58,6 +64,7 @@ QImage CQtReaderSource::DecodeFrame(int index, QString& error)
         return m_cachedFrame;
     QImageReader reader(m_path, m_format);
     reader.setDecideFormatFromContent(false);
+    reader.setAutoTransform(true);
     QImage frame;
     for (int i = 0; i <= index; ++i) {
         if (!reader.read(&frame)) {
@@ -74,7 +81,7 @@ QImage CQtReaderSource::Render(int index, QSize size, QRect clip, QString& error
 {
     const QSize full = PageSize(index);
     const bool shrinking = size.width() <= full.width() && size.height() <= full.height();
-    if (m_format == "jpeg" && shrinking) {
+    if (m_format == "jpeg" && shrinking && m_upright) {
         QImageReader reader(m_path, m_format);
         reader.setDecideFormatFromContent(false);
         if (size != full)

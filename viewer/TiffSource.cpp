@@ -13,7 +13,9 @@ constexpr int kMaxPages = 32767;
 
 QString SizeError(QSize size)
 {
-    return QStringLiteral("the image is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height());
+    if (size.isEmpty())
+        return QStringLiteral("the page has no pixels");
+    return QStringLiteral("the page is too large (%1 x %2 pixels)").arg(size.width()).arg(size.height());
 }
 
 // Feeds `rows` rows of a bottom-up raster (as libtiff's RGBA readers fill
