@@ -18,8 +18,11 @@ namespace {
 
 const QColor kBackground(0x30, 0x30, 0x33);
 const QColor kMessageText(0xE0, 0xE0, 0xE0);
-const QColor kTrack(0xFF, 0xFF, 0xFF, 0x28);
-const QColor kThumb(0xFF, 0xFF, 0xFF, 0xA0);
+// Dark bars with a light rim stand out on white pages and on the dark
+// background alike.
+const QColor kTrack(0x00, 0x00, 0x00, 0x40);
+const QColor kThumb(0x38, 0x38, 0x3C, 0xD0);
+const QColor kRim(0xFF, 0xFF, 0xFF, 0x90);
 constexpr int kBarThickness = 10;
 constexpr int kBarMargin = 2;
 constexpr int kWheelStep = 80;  // pixels per notch
@@ -349,16 +352,17 @@ QRect CImageViewerControl::ThumbRect(Axis axis) const
 void CImageViewerControl::PaintScrollBars(QPainter& painter) const
 {
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
     for (Axis axis : {Axis::Horizontal, Axis::Vertical}) {
         const QRect track = TrackRect(axis);
         if (track.isEmpty())
             continue;
         constexpr double kRadius = kBarThickness / 2.0;
+        painter.setPen(Qt::NoPen);
         painter.setBrush(kTrack);
         painter.drawRoundedRect(track, kRadius, kRadius);
+        painter.setPen(QPen(kRim, 1.0));
         painter.setBrush(kThumb);
-        painter.drawRoundedRect(ThumbRect(axis), kRadius, kRadius);
+        painter.drawRoundedRect(QRectF(ThumbRect(axis)).adjusted(0.5, 0.5, -0.5, -0.5), kRadius, kRadius);
     }
 }
 
