@@ -46,7 +46,11 @@ std::unique_ptr<CQtReaderSource> CQtReaderSource::Open(const QString& path, cons
         error = QStringLiteral("the image cannot be decoded (%1)").arg(reader.errorString());
         return nullptr;
     }
-    if (!DecodeLimits::FitsPage(size.width(), size.height())) {
+    // JPEG decodes shrunk or clipped, so a photo larger than one page's
+    // worth of memory still shows; the other formats decode whole.
+    const bool fits = format == "jpeg" ? DecodeLimits::FitsStreamedPage(size.width(), size.height())
+                                       : DecodeLimits::FitsPage(size.width(), size.height());
+    if (!fits) {
         error = SizeError(size);
         return nullptr;
     }
@@ -84,9 +88,13 @@ QImage CQtReaderSource::Render(int index, QSize size, QRect clip, QString& error
     if (m_format == "jpeg" && shrinking && m_upright) {
         QImageReader reader(m_path, m_format);
         reader.setDecideFormatFromContent(false);
-        if (size != full)
+        const QRect bounded = clip.intersected(QRect(QPoint(0, 0), size));
+        if (size != full) {
             reader.setScaledSize(size);
-        reader.setScaledClipRect(clip.intersected(QRect(QPoint(0, 0), size)));
+            reader.setScaledClipRect(bounded);
+        } else if (bounded != QRect(QPoint(0, 0), full)) {
+            reader.setClipRect(bounded);
+        }
         QImage image;
         if (!reader.read(&image)) {
             error = QStringLiteral("the image cannot be decoded (%1)").arg(reader.errorString());
