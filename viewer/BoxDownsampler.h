@@ -24,8 +24,6 @@ public:
     CBoxDownsampler(PixelSize source, PixelSize target, PixelRect clip, std::span<uint32_t> output,
                     Order order = Order::AsInput);
 
-    // The clip within the target, whose pixels the output receives.
-    PixelRect Clip() const { return m_clip; }
 
     // The source rows that the clip needs, [first, end).
     int FirstSourceRow() const { return m_firstRow; }

@@ -115,30 +115,4 @@ ImageFormat DetectFormat(std::span<const unsigned char> head, std::string_view e
     return byName == ImageFormat::Tga || byName == ImageFormat::Wbmp ? byName : ImageFormat::Unknown;
 }
 
-std::string_view DisplayName(ImageFormat format)
-{
-    switch (format) {
-    case ImageFormat::Pdf: return "PDF";
-    case ImageFormat::Psd: return "Photoshop";
-    case ImageFormat::Jp2:
-    case ImageFormat::J2k: return "JPEG 2000";
-    case ImageFormat::Jpeg: return "JPEG";
-    case ImageFormat::Pcx: return "PCX";
-    case ImageFormat::Wmf: return "WMF";
-    case ImageFormat::Wbmp: return "WBMP";
-    case ImageFormat::Bmp: return "BMP";
-    case ImageFormat::Tiff: return "TIFF";
-    case ImageFormat::Tga: return "TGA";
-    case ImageFormat::Gif: return "GIF";
-    case ImageFormat::Pgx: return "PGX";
-    case ImageFormat::SunRaster: return "Sun raster";
-    case ImageFormat::Pnm:
-    case ImageFormat::Pam: return "PNM";
-    case ImageFormat::Png: return "PNG";
-    case ImageFormat::Ico: return "icon";
-    case ImageFormat::Unknown: break;
-    }
-    return "unknown";
-}
-
 } // namespace ImageFormats

@@ -37,7 +37,4 @@ constexpr size_t kSignatureBytes = 16;
 // `extension` without the dot, any letter case.
 ImageFormat DetectFormat(std::span<const unsigned char> head, std::string_view extension);
 
-// A short name for messages ("TIFF", "JPEG 2000").
-std::string_view DisplayName(ImageFormat format);
-
 } // namespace ImageFormats

@@ -39,7 +39,4 @@ double StepOut(double zoom)
     return zoom;
 }
 
-double Smallest() { return kSteps.front(); }
-double Largest() { return kSteps.back(); }
-
 } // namespace ZoomLadder

@@ -18,7 +18,4 @@ std::optional<double> ZoomOfViewMode(int16_t mode);
 double StepIn(double zoom);
 double StepOut(double zoom);
 
-double Smallest();
-double Largest();
-
 } // namespace ZoomLadder
