@@ -219,6 +219,10 @@ int16_t CImageViewerControl::SaveAs(const QString& file, const QString& format, 
         m_lastError = QStringLiteral("no page is shown");
         return 0;
     }
+    if (file.isEmpty()) {
+        m_lastError = QStringLiteral("the output has no name");
+        return 0;
+    }
     CBusyCursor busy(true);
     return DocumentSaver::Save(*m_source, m_pageIndex, Resolve(file), format, width, height, m_lastError) ? 1 : 0;
 }

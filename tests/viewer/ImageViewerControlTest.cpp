@@ -3,6 +3,7 @@
 #include "viewer/ImageViewerControl.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QWheelEvent>
@@ -226,6 +227,10 @@ TEST_F(ViewerControl, NamesWithoutFolderResolveAgainstTheBrowseFolder)
     // The dialog shows pages by full path right after: the same file.
     EXPECT_EQ(m_viewer.ShowPage(Path("five.tif"), 5), 1);
     EXPECT_TRUE(m_viewer.SplitTiff("five.tif", 2, "part1.tif", "part2.tif"));
+    EXPECT_FALSE(m_viewer.SplitTiff("five.tif", 2, "", "part2.tif"));
+    EXPECT_EQ(m_viewer.SaveAs("", "PNG", 0, 0), 0);
+    EXPECT_EQ(m_viewer.SaveAs("copy.png", "PNG", 0, 0), 1);
+    EXPECT_TRUE(QFileInfo::exists(Path("copy.png")));
     m_viewer.SetFileName("part2.tif");
     EXPECT_EQ(m_viewer.GetPageCount(), 3);
 }
