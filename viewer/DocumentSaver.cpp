@@ -6,6 +6,7 @@
 #include "viewer/PageSource.h"
 #include "viewer/PdfEncoder.h"
 #include "viewer/QtImageEncoder.h"
+#include "viewer/QtPixelGeometry.h"
 #include "viewer/SaveSize.h"
 #include "viewer/TiffEncoder.h"
 
@@ -24,11 +25,6 @@ std::unique_ptr<CImageEncoder> EncoderFor(SaveFormat format)
     case SaveFormat::Pdf: return std::make_unique<CPdfEncoder>();
     default: return std::make_unique<CMagickEncoder>(format);
     }
-}
-
-PixelSize ToPixelSize(QSize size)
-{
-    return {size.width(), size.height()};
 }
 
 QImage OnWhite(const QImage& image)
@@ -58,7 +54,7 @@ bool Save(CPageSource& source, int shownIndex, const QString& path, const QStrin
 
     const CImageEncoder::PageProvider page = [&](int index, QString& pageError) -> QImage {
         const int sourceIndex = first + index;
-        PixelSize size = SaveSize::OutputSize(ToPixelSize(source.PageSize(sourceIndex)), a, b);
+        PixelSize size = SaveSize::OutputSize(QtPixelGeometry::ToPixelSize(source.PageSize(sourceIndex)), a, b);
         if (*format == SaveFormat::Ico)
             size = SaveSize::FitWithin(size, SaveFormats::kIconMaxSide);
         if (!DecodeLimits::FitsPage(size.width, size.height)) {

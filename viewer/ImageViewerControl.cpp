@@ -4,6 +4,7 @@
 #include "viewer/DocumentSaver.h"
 #include "viewer/PageBounds.h"
 #include "viewer/PageSourceFactory.h"
+#include "viewer/QtPixelGeometry.h"
 #include "viewer/ScrollBarGeometry.h"
 #include "viewer/TiffSplitter.h"
 #include "viewer/ViewGeometry.h"
@@ -33,27 +34,9 @@ constexpr int64_t kWholePagePixels = 16 << 20;
 // Renders above this take long enough to show the busy cursor.
 constexpr int64_t kSlowRenderPixels = 4 << 20;
 
-QRect ToQRect(const PixelRect& rect)
-{
-    return {rect.x, rect.y, rect.width, rect.height};
-}
-
-PixelRect ToPixelRect(const QRect& rect)
-{
-    return {rect.x(), rect.y(), rect.width(), rect.height()};
-}
-
-QSize ToQSize(PixelSize size)
-{
-    return {size.width, size.height};
-}
-
-PixelSize ToPixelSize(QSize size)
-{
-    return {size.width(), size.height()};
-}
-
 } // namespace
+
+using namespace QtPixelGeometry;
 
 CImageViewerControl::CImageViewerControl(QWidget* parent)
     : QWidget(parent)
