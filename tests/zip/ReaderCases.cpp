@@ -194,7 +194,8 @@ std::vector<ReaderCase> DataCases()
                       0, { ok, ok }, { { "deflated", twoChunks }, { "stored", twoChunks } } });
     cases.push_back({ "incompressible data", [] { return Single(Zip({ File("noise", Noise(300000)) })); },
                       0, { ok }, { { "noise", Noise(300000) } } });
-    for (const auto& [label, descriptor] : { std::pair { "with", ZipWriter::Descriptor::WithSignature }, std::pair { "without", ZipWriter::Descriptor::WithoutSignature } }) {
+    for (const auto descriptor : { ZipWriter::Descriptor::WithSignature, ZipWriter::Descriptor::WithoutSignature }) {
+        const char* label = descriptor == ZipWriter::Descriptor::WithSignature ? "with" : "without";
         cases.push_back({ std::string("data descriptors ") + label + " signature", [descriptor] {
             const auto described = [descriptor](Entry e) { e.descriptor = descriptor; return e; };
             return Single(Zip({ described(File("a", Prose(40000), kStored)), described(File("b", Prose(40000))), described(File("c", "")) })); },

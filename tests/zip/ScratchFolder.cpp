@@ -13,15 +13,18 @@ ScratchFolder::ScratchFolder()
     m_strPath = pattern;
 }
 
-ScratchFolder::~ScratchFolder()
+void RemoveTree(const std::string& path)
 {
-    // Extracted folders may have lost their write permission; give it back
-    // so that everything can go.
     std::error_code error;
-    for (auto it = std::filesystem::recursive_directory_iterator(m_strPath, error);
+    for (auto it = std::filesystem::recursive_directory_iterator(path, error);
          it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
         if (it->is_directory(error) && !it->is_symlink(error))
             std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add, error);
     }
-    std::filesystem::remove_all(m_strPath, error);
+    std::filesystem::remove_all(path, error);
+}
+
+ScratchFolder::~ScratchFolder()
+{
+    RemoveTree(m_strPath);
 }

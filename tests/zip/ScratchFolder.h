@@ -2,6 +2,10 @@
 
 #include <string>
 
+// Removes `path` and everything below it, giving folders that extraction
+// closed to writing their permission back first.
+void RemoveTree(const std::string& path);
+
 // A fresh folder under the system's temporary folder, removed with
 // everything in it when the object goes.
 class ScratchFolder {
