@@ -137,7 +137,7 @@ void CZipDirectory::ReadEntryHeader(CZipEntryHeader& entry)
         m_volumes.ThrowDamaged();
     if (HasZip64Block(entry.m_extraField))
         m_volumes.ThrowDamaged();
-    entry.m_strFileName = CZipEntryHeader::ConvertName(storedName, entry.m_fields.flags);
+    entry.m_strFileName = CZipEntryHeader::ConvertName(storedName, entry.m_fields);
 }
 
 void CZipDirectory::CheckLocalHeader(const LocalHeader& local, const CZipEntryHeader& central) const

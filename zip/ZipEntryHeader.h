@@ -20,7 +20,9 @@ public:
     bool IsEncrypted() const { return (m_fields.flags & zipformat::kFlagEncrypted) != 0; }
     bool HasDataDescriptor() const { return (m_fields.flags & zipformat::kFlagDataDescriptor) != 0; }
 
-    // The stored name as this platform spells it: UTF-8 when the entry says
-    // so, code page 437 otherwise; '\' and '/' both separate folders.
-    static std::string ConvertName(const std::vector<std::uint8_t>& storedName, std::uint16_t flags);
+    // The stored name as this platform spells it; '\' and '/' both separate
+    // folders. Names flagged as UTF-8 are taken as they are, and so are the
+    // names of archives made on Unix: Info-ZIP's zip stores the file system's
+    // bytes there without the flag. Other names are in code page 437.
+    static std::string ConvertName(const std::vector<std::uint8_t>& storedName, const zipformat::CentralHeader& fields);
 };

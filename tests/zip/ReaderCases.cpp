@@ -272,10 +272,11 @@ std::vector<ReaderCase> NameCases()
     cases.push_back({ "names that climb out are refused", [] {
         return Single(Zip({ File("../x", "1"), File("a/../../y", "2"), File("..\\z", "3"), File("C:..\\w", "4"), File("a/../b", "5") })); },
         0, { refused, refused, refused, refused, ok }, { { "b", "5" } } });
-    cases.push_back({ "code page 437 names", [] {
+    cases.push_back({ "names in code page 437 and UTF-8", [] {
         return Single(Zip({ File("Gr\x81n.txt", "1"), File("\x8e\xe1", "2"), File("\xc3\xbc", "3"),
-                            With(File("Gr\xc3\xbcn-utf8.txt", "4"), [](Entry& e) { e.flags = 0x800; }) })); },
-        0, { ok, ok, ok, ok }, { { "Grün-utf8.txt", "4" }, { "Grün.txt", "1" }, { "Äß", "2" }, { "├╝", "3" } } });
+                            With(File("Gr\xc3\xbcn-utf8.txt", "4"), [](Entry& e) { e.flags = 0x800; }),
+                            With(File("Gr\xc3\xbcn-unix.txt", "5"), [](Entry& e) { e.versionMadeBy = (3 << 8) | 20; }) })); },
+        0, { ok, ok, ok, ok, ok }, { { "Grün-unix.txt", "5" }, { "Grün-utf8.txt", "4" }, { "Grün.txt", "1" }, { "Äß", "2" }, { "├╝", "3" } } });
     return cases;
 }
 
