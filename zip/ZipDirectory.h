@@ -37,9 +37,7 @@ public:
     void ReleaseEntry();
     const CZipEntryHeader& GetOpenedEntry() const { return m_entries[*m_nOpenedEntry]; }
 
-    const zipformat::EndRecord& GetEndRecord() const { return m_endRecord; }
     const std::vector<std::uint8_t>& GetComment() const { return m_comment; }
-    std::uint64_t GetBytesBeforeArchive() const { return m_nBytesBeforeArchive; }
 
 private:
     static constexpr std::size_t kSearchBufferSize = 32768;

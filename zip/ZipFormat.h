@@ -32,9 +32,6 @@ constexpr std::uint8_t kMadeByUnix = 3;
 constexpr std::uint16_t kZip64ExtraId = 0x0001;
 constexpr std::size_t kZip64LocatorSize = 20;
 
-// Bytes of encryption header in front of the data of an encrypted entry.
-constexpr std::uint32_t kEncryptionHeaderSize = 12;
-
 // The end record can be followed by a comment of at most this many bytes.
 constexpr std::size_t kMaxCommentLength = 65535;
 

@@ -44,7 +44,6 @@ public:
 
     CZipBigFile& File() { return m_file; }
     const std::string& GetFilePath() const { return m_file.GetFilePath(); }
-    int GetCurrentVolume() const { return m_nCurrentVolume; }
     int GetVolumeMode() const { return m_nVolumeMode; }
 
 private:

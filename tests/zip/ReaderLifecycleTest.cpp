@@ -101,6 +101,18 @@ TEST(ZipReaderLifecycle, OpenOnAnOpenReaderChangesNothing)
     EXPECT_EQ(zip.GetEntryCount(), 2);
 }
 
+TEST(ZipReaderLifecycle, KeepsTheArchiveComment)
+{
+    ScratchFolder scratch;
+    ZipWriter w;
+    w.Add(Entry::File("a", "1"));
+    w.SetComment("Purple skin, 2024");
+    ZipWriter::WriteFile(scratch / "c.zip", w.Finish());
+    CZipReader zip;
+    zip.Open(scratch / "c.zip");
+    EXPECT_EQ(std::string(zip.GetComment().begin(), zip.GetComment().end()), "Purple skin, 2024");
+}
+
 TEST(ZipReaderLifecycle, OpensArchivesTheUserMayOnlyRead)
 {
     ScratchFolder scratch;
