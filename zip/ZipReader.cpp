@@ -189,7 +189,6 @@ int CZipReader::CloseEntry(const std::string& path)
         result = -1;
     else if (m_nCrc != entry.m_fields.crc32)
         throw CZipException(CZipException::causeCrcMismatch, ArchivePath());
-    m_inflate.reset();
     if (!path.empty()) {
         if (!SetEntryTime(path, entry))
             result = 0;
@@ -197,6 +196,9 @@ int CZipReader::CloseEntry(const std::string& path)
             result = -2;
     }
     m_directory.CloseEntry();
+    // Ended only now: an entry whose descriptor failed stays whole for
+    // Close(true) to abandon.
+    m_inflate.reset();
     m_entryState = EntryState::None;
     m_inputBuffer.reset();
     m_input = {};
