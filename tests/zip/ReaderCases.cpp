@@ -92,8 +92,8 @@ void Put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v)
 std::size_t EndRecordAt(const std::vector<std::uint8_t>& b) { return b.size() - kEndRecordSize; }
 std::size_t DirectoryAt(const std::vector<std::uint8_t>& b) { return Get32(b, EndRecordAt(b) + 16); }
 
-// One deflated entry "a.txt" with its first local header field at `localField`
-// (or its central field at `centralField`) changed to `value`.
+// An archive of the one entry `e` whose local or central header has the
+// `width`-byte field at offset `field` changed to `value`.
 enum class Header { Local, Central };
 std::function<ArchiveFiles()> Mutated(Header header, std::size_t field, int width, std::uint32_t value,
                                       Entry e = File("a.txt", Prose(3000)))
