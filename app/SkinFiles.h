@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-// Where skinview looks for the skins it brings, in this order: the folder
-// it was started in, the folder of its executable, and the data folder it
-// was installed to.
+// Where skinview looks for the skin packages it brings, in this order: the
+// folder it was started in, the folder of its executable, and the data
+// folder it was installed to.
 std::vector<std::string> SkinSearchFolders(const std::string& startFolder, const std::string& executableFolder);
 
 // The first of `folders` that holds `relativePath`, joined to it; empty when

@@ -9,8 +9,8 @@
 
 namespace {
 
-// The default skin, as the build lays it out beside the executable.
-constexpr const char* kDefaultSkin = "skins/Purple/Skin.ini";
+// The default skin package, which the build puts beside the executable.
+constexpr const char* kDefaultPackage = "Purple.skn";
 
 std::string CurrentFolder()
 {
@@ -32,9 +32,18 @@ bool CViewerDlg::OnInitDialog()
 {
     const std::string startFolder = CurrentFolder();
     const auto folders = SkinSearchFolders(startFolder, QCoreApplication::applicationDirPath().toStdString());
-    SetIniPath(FindSkinFile(folders, kDefaultSkin));
+    std::string package = FindSkinFile(folders, kDefaultPackage);
+    if (package.empty())
+        package = startFolder + "/" + kDefaultPackage; // and the user is told that it cannot be opened
+
+    // The package is unpacked into a folder of our own, loaded, and the
+    // folder removed again: once loaded, the skin lives in memory.
+    const std::string workFolder = NewWorkFolder();
+    ExtractPackage(package, workFolder);
+    SetIniPath(workFolder.empty() ? std::string() : workFolder + "/Skin.ini");
     g_strSkinFolder = GetPathFolder(m_strIniPath);
     LoadSkin();
+    RemoveFolder(workFolder);
 
     CSkinDialog::OnInitDialog();
     setWindowIcon(m_hIcon);

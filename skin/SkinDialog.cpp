@@ -8,6 +8,7 @@
 #include "controls/SkinListBox.h"
 #include "controls/SkinOptionButton.h"
 #include "controls/SkinSlider.h"
+#include "skin/QtUserDialogs.h"
 #include "skin/SkinPainting.h"
 #include "skin/SkinPath.h"
 
@@ -28,6 +29,7 @@ constexpr QSize kPlainWindowSize(640, 480);
 
 CSkinDialog::CSkinDialog(QWidget* parent)
     : QDialog(parent)
+    , m_pDialogs(std::make_unique<CQtUserDialogs>(this))
 {
     setMouseTracking(true);
     qApp->installEventFilter(this);

@@ -3,7 +3,10 @@
 #include "skin/ColorRef.h"
 #include "skin/IniFile.h"
 #include "skin/SkinList.h"
+#include "skin/UserDialogs.h"
 #include "skin/WindowDrag.h"
+#include "skin/WorkFolder.h"
+#include "zip/ZipReader.h"
 
 #include <QDialog>
 #include <QImage>
@@ -41,6 +44,23 @@ public:
     virtual bool OnInitDialog();
 
     void SetIniPath(const std::string& path) { m_strIniPath = path; }
+
+    // Unpacks every entry of the skin package `archive` below `folder`,
+    // asking to retry when the archive has no end record and reporting
+    // "Open failed" or "Extract failed" otherwise. The caller goes on in
+    // every case, with whatever was unpacked.
+    void ExtractPackage(const std::string& archive, const std::string& folder);
+    // Removes a work folder that NewWorkFolder made, with all it holds; any
+    // other folder is left alone.
+    void RemoveFolder(const std::string& folder);
+    // A new empty folder to unpack a package into; empty if none could be
+    // made.
+    std::string NewWorkFolder() { return m_workFolders.Create(); }
+
+    // Where the dialog's questions and messages go; Qt's message boxes
+    // unless a test answers instead.
+    void SetUserDialogs(std::unique_ptr<CUserDialogs> dialogs) { m_pDialogs = std::move(dialogs); }
+    CUserDialogs& UserDialogs() { return *m_pDialogs; }
 
     CSkinButton* FindButton(std::string_view name) const;
     CSkinSlider* FindSlider(std::string_view name) const;
@@ -110,6 +130,9 @@ protected:
     std::string m_strIniPath;
     QImage m_bmpBackground;
     CWindowDrag m_drag;
+    std::unique_ptr<CUserDialogs> m_pDialogs;
+    CWorkFolders m_workFolders;
+    CZipReader m_zip;
 
 private:
     void ApplyWindowShape(const QImage& bmp, const QRegion& rgn);

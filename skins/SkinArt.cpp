@@ -1,5 +1,6 @@
 #include "skins/SkinArt.h"
 
+#include <QBuffer>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -80,7 +81,11 @@ QImage KeyedPicture(const QImage& picture, const QColor& under, const QColor& ke
     return result;
 }
 
-bool SaveBitmap24(const QImage& image, const QString& path)
+QByteArray Bitmap24(const QImage& image)
 {
-    return image.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP");
+    return bytes;
 }

@@ -34,5 +34,5 @@ void DrawPanel(QImage& background, const SkinTheme& theme, const QRect& rect, in
 // colour: an image for drawing with the key colour left out.
 QImage KeyedPicture(const QImage& picture, const QColor& under, const QColor& key);
 
-// Writes `image` as a 24-bit Windows bitmap.
-bool SaveBitmap24(const QImage& image, const QString& path);
+// `image` as the bytes of a 24-bit Windows bitmap file.
+QByteArray Bitmap24(const QImage& image);

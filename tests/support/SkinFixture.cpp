@@ -1,6 +1,10 @@
 #include "tests/support/SkinFixture.h"
 
+#include "tests/support/ZipWriter.h"
+
+#include <QBuffer>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -32,10 +36,33 @@ void SkinFixture::WriteIni(const std::string& text, const std::string& name)
 
 void SkinFixture::WriteBitmap(const std::string& relativePath, const QImage& image)
 {
-    const QString path = m_dir.filePath(QString::fromStdString(relativePath));
-    QDir().mkpath(QFileInfo(path).path());
-    if (!image.convertToFormat(QImage::Format_RGB888).save(path, "BMP"))
-        throw std::runtime_error("cannot write " + path.toStdString());
+    WriteFile(relativePath, BitmapBytes(image));
+}
+
+void SkinFixture::WritePackage(const std::string& relativePath)
+{
+    ZipWriter package;
+    QDirIterator files(m_dir.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        if (path.endsWith(".skn") || path.endsWith(".zip"))
+            continue;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            throw std::runtime_error("cannot read " + path.toStdString());
+        package.Add(ZipWriter::Entry::File(QDir(m_dir.path()).relativeFilePath(path).toStdString(), file.readAll().toStdString()));
+    }
+    ZipWriter::WriteFile(Folder() + relativePath, package.Finish());
+}
+
+std::string BitmapBytes(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
+        throw std::runtime_error("cannot make a bitmap");
+    return bytes.toStdString();
 }
 
 QImage SolidImage(int width, int height, QColor fill, int corner, QColor cornerColor)

@@ -18,6 +18,9 @@ public:
     void WriteBitmap(const std::string& relativePath, const QImage& image);
     // Writes arbitrary bytes.
     void WriteFile(const std::string& relativePath, const std::string& bytes);
+    // Writes a skin package at `relativePath` holding the files written so
+    // far, except packages, under their paths relative to the folder.
+    void WritePackage(const std::string& relativePath);
 
     std::string Folder() const;
     std::string IniPath(const std::string& name = "Skin.ini") const;
@@ -25,6 +28,9 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// `image` as the bytes of a 24-bit Windows bitmap file.
+std::string BitmapBytes(const QImage& image);
 
 // A `width` x `height` image of `fill`, its top-left `corner` x `corner`
 // pixels in `cornerColor`.
