@@ -22,7 +22,28 @@ int HexDigit(char c)
     return -1;
 }
 
+// Skips leading white space and an optional sign at `i`; true for '-'.
+bool SkipSpaceAndSign(std::string_view text, std::size_t& i)
+{
+    while (i < text.size() && IsSpace(text[i]))
+        ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        return text[i++] == '-';
+    return false;
+}
+
 } // namespace
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (AsciiLower(a[i]) != AsciiLower(b[i]))
+            return false;
+    }
+    return true;
+}
 
 std::string_view TrimmedView(std::string_view text)
 {
@@ -59,11 +80,7 @@ SkinRect ExtractRect(std::string& rest)
 int AtoI(std::string_view text)
 {
     std::size_t i = 0;
-    while (i < text.size() && IsSpace(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
+    const bool negative = SkipSpaceAndSign(text, i);
     std::int64_t value = 0;
     for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
         value = value * 10 + (text[i] - '0');
@@ -85,11 +102,7 @@ COLORREF StringToColor(std::string_view text)
     // Read as the shell's hex-aware string-to-integer does: white space, a
     // sign, then "0x" and hex digits or plain decimal digits.
     std::size_t i = 0;
-    while (i < text.size() && IsSpace(text[i]))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
+    const bool negative = SkipSpaceAndSign(text, i);
     std::uint32_t n = 0;
     if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
         for (i += 2; i < text.size() && HexDigit(text[i]) >= 0; ++i)

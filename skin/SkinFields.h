@@ -52,3 +52,6 @@ std::string FormatTime(int seconds);
 // Small text helpers shared by the description reader.
 std::string_view TrimmedView(std::string_view text);
 constexpr char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+// Names in skins compare like Windows file and key names: without regard to
+// ASCII letter case.
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);

@@ -9,17 +9,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool SameIgnoringCase(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (AsciiLower(a[i]) != AsciiLower(b[i]))
-            return false;
-    }
-    return true;
-}
-
 // The entry of `folder` whose name matches `name`, exactly if it exists,
 // otherwise without regard to case; empty when there is none.
 fs::path FindEntry(const fs::path& folder, const std::string& name)
@@ -28,7 +17,7 @@ fs::path FindEntry(const fs::path& folder, const std::string& name)
     if (fs::exists(folder / name, error))
         return folder / name;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (SameIgnoringCase(it->path().filename().string(), name))
+        if (EqualsIgnoringCase(it->path().filename().string(), name))
             return it->path();
     }
     return {};
